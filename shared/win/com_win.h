@@ -1,7 +1,8 @@
 #pragma once
 // Owners for COM interface pointers, BSTRs and VARIANTs.
-#include <oleauto.h>
 #include <windows.h>
+// windows.h first: oleauto.h builds on its types.
+#include <oleauto.h>
 
 #include <utility>
 
