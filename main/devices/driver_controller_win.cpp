@@ -1,7 +1,9 @@
 #include "main/devices/driver_controller_win.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "main/devices/device_api_win.h"
 #include "main/devices/device_properties.h"

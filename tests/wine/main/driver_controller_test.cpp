@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -334,9 +335,14 @@ TEST_F(DriverControllerTest, EveryEnumerationGivesAFreshListOfTheSetOpenedAtCrea
   ASSERT_NE(Find(first, earlyId), nullptr);
   ASSERT_NE(Find(first, goneId), nullptr);
 
+  // Other test processes may remove their devices meanwhile, so the list may shrink, but
+  // nothing of the first enumeration may be listed twice.
   controller.EnumerateDrivers();
-  EXPECT_EQ(controller.Drivers().size(), first.size());
-  EXPECT_NE(Find(controller.Drivers(), earlyId), nullptr);  // once, not twice
+  EXPECT_LE(controller.Drivers().size(), first.size());
+  std::set<std::string> ids;
+  for (const TDriverRecord& record : controller.Drivers())
+    EXPECT_TRUE(ids.insert(record.DeviceInstanceID).second) << record.DeviceInstanceID;
+  EXPECT_NE(Find(controller.Drivers(), earlyId), nullptr);
 
   TestDevice late = early;
   late.hardwareIds = {"QBTEST\\LATE"};
@@ -346,7 +352,6 @@ TEST_F(DriverControllerTest, EveryEnumerationGivesAFreshListOfTheSetOpenedAtCrea
   EXPECT_NE(Find(controller.Drivers(), earlyId), nullptr);
   EXPECT_EQ(Find(controller.Drivers(), lateId), nullptr);
   EXPECT_EQ(Find(controller.Drivers(), goneId), nullptr);
-  EXPECT_EQ(controller.Drivers().size(), first.size() - 1);
 }
 
 TEST(DeviceApi, IsBoundFromTheSystemFolderAndSharedWhileHeld) {
