@@ -1,9 +1,13 @@
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "main/devices/driver_record.h"
 
 namespace qb {
+namespace win {
+struct DeviceApi;
+}
 
 // The present devices of every class and their drivers, through SetupAPI, CfgMgr32 and the
 // device class keys. The set of present devices is opened once, by the constructor.
@@ -20,9 +24,8 @@ class DriverController {
   const std::vector<TDriverRecord>& Drivers() const { return drivers_; }
 
  private:
-  struct Binding;
-  Binding* binding_;          // owned; released by the destructor
-  void* device_info_set_;     // HDEVINFO
+  std::shared_ptr<const win::DeviceApi> api_;  // counted binding; freed with the last controller
+  void* device_info_set_ = nullptr;            // HDEVINFO, closed by the destructor
   std::vector<TDriverRecord> drivers_;
 };
 
