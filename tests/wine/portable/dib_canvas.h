@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "shared/win/handles_win.h"
 
@@ -62,5 +63,29 @@ class DibCanvas {
   uint32_t* bits_ = nullptr;
   HGDIOBJ selection_ = nullptr;
 };
+
+// A picture as the bar takes it: a bitmap selected into no DC, each pixel from `color`.
+inline qb::win::GdiObject MakePicture(int32_t width, int32_t height,
+                                      const std::function<COLORREF(int32_t, int32_t)>& color) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  qb::win::GdiObject bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return qb::win::GdiObject();
+  auto* pixels = static_cast<uint32_t*>(bits);
+  for (int32_t y = 0; y < height; ++y) {
+    for (int32_t x = 0; x < width; ++x) {
+      const COLORREF c = color(x, y);
+      pixels[y * width + x] =
+          (uint32_t{GetRValue(c)} << 16) | (uint32_t{GetGValue(c)} << 8) | GetBValue(c);
+    }
+  }
+  return bitmap;
+}
 
 }  // namespace qbp::test
