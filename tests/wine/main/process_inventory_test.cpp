@@ -42,6 +42,21 @@ TEST(ProcessInventory, RealInventoryBuildsWithoutError) {
   EXPECT_NE(text.find("," + *ownPath + ",1,"), std::string::npos);
 }
 
+// The inventory tells a missing ExecutablePath from other WMI failures by this code.
+TEST(ProcessInventory, MissingPropertyIsReportedAsNotFound) {
+  qb::win::ComApartment com;
+  long code = 0;
+  qb::win::ForEachWmiObject(L"localhost", L"root\\CIMV2", L"SELECT * FROM Win32_Process", 32,
+                            [&](const qb::win::WmiObject& o) {
+                              try {
+                                o.Text(L"NoSuchProperty");
+                              } catch (const qb::win::WmiError& e) {
+                                code = e.hresult();
+                              }
+                            });
+  EXPECT_EQ(static_cast<unsigned long>(code), 0x80041002ul);  // WBEM_E_NOT_FOUND
+}
+
 // Nested use: the caller's apartment stays usable after the inventory has run.
 TEST(ProcessInventory, RunsTwiceInsideACallersApartment) {
   qb::win::ComApartment com;
