@@ -47,6 +47,10 @@ qb::win::CryptProvider AcquireProvider() {
   if (::CryptAcquireContextA(provider.put(), nullptr, MS_DEF_PROV_A, PROV_RSA_FULL,
                              CRYPT_NEWKEYSET))
     return provider;
+  // Another process created the default key set between the two attempts: it is there now.
+  if (::GetLastError() == static_cast<DWORD>(NTE_EXISTS) &&
+      ::CryptAcquireContextA(provider.put(), nullptr, MS_DEF_PROV_A, PROV_RSA_FULL, 0))
+    return provider;
   RaiseHashFile(kErrAcquireContext, L"Failed to acquire cryptographic context");
 }
 
