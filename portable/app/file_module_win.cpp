@@ -1,0 +1,166 @@
+#include "portable/app/file_module_win.h"
+
+#include <windows.h>
+
+#include "portable/app/log_entry.h"
+#include "portable/support/cls_ini_file_win.h"
+#include "portable/support/vb_error.h"
+#include "shared/win/ansi_win.h"
+#include "shared/win/handles_win.h"
+#include "shared/win/system_error_win.h"
+
+namespace qbp {
+namespace {
+
+const wchar_t kWriteSource[] = L"file - WriteTextFile";
+
+[[noreturn]] void RaiseWriteError(const std::wstring& path, DWORD code) {
+  throw VbError(static_cast<long>(code), kWriteSource,
+                path + L": " + qb::win::FromAnsi(qb::win::SystemMessage(code)));
+}
+
+std::string EnvironmentValue(const char* name) {
+  const DWORD size = ::GetEnvironmentVariableA(name, nullptr, 0);
+  if (size == 0) return {};
+  std::string value(size, '\0');
+  const DWORD length = ::GetEnvironmentVariableA(name, value.data(), size);
+  value.resize(length < size ? length : 0);
+  return value;
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  DWORD written = 0;
+  return ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+void AppendBytes(const std::wstring& path, const std::string& bytes) {
+  qb::win::FileHandle file(::CreateFileA(qb::win::ToAnsi(path).c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) RaiseWriteError(path, ::GetLastError());
+  LARGE_INTEGER end{};
+  const LARGE_INTEGER zero{};
+  if (!::SetFilePointerEx(file.get(), zero, &end, FILE_END)) RaiseWriteError(path, ::GetLastError());
+  if (WriteAll(file.get(), bytes)) return;
+  const DWORD code = ::GetLastError();
+  // Cut a partial entry off again, so the file holds what it held before.
+  if (::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN)) ::SetEndOfFile(file.get());
+  RaiseWriteError(path, code ? code : ERROR_WRITE_FAULT);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash + 1);
+}
+
+// A temporary file beside the target; deleted again unless it took the target's place.
+class SiblingTempFile {
+ public:
+  explicit SiblingTempFile(const std::wstring& target) : target_(target) {
+    char name[MAX_PATH + 1] = {};
+    if (!::GetTempFileNameA(FolderOf(qb::win::ToAnsi(target)).c_str(), "qbp", 0, name))
+      RaiseWriteError(target, ::GetLastError());
+    name_ = name;
+  }
+  ~SiblingTempFile() {
+    if (!name_.empty()) ::DeleteFileA(name_.c_str());
+  }
+  SiblingTempFile(const SiblingTempFile&) = delete;
+  SiblingTempFile& operator=(const SiblingTempFile&) = delete;
+
+  void Write(const std::string& bytes) {
+    qb::win::FileHandle file(::CreateFileA(name_.c_str(), GENERIC_WRITE, 0, nullptr,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) RaiseWriteError(target_, ::GetLastError());
+    if (!WriteAll(file.get(), bytes)) RaiseWriteError(target_, ::GetLastError());
+    if (!::FlushFileBuffers(file.get())) RaiseWriteError(target_, ::GetLastError());
+  }
+
+  void ReplaceTarget() {
+    if (!::MoveFileExA(name_.c_str(), qb::win::ToAnsi(target_).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      RaiseWriteError(target_, ::GetLastError());
+    name_.clear();
+  }
+
+ private:
+  std::wstring target_;
+  std::string name_;
+};
+
+void ReplaceWithBytes(const std::wstring& path, const std::string& bytes) {
+  SiblingTempFile temp(path);
+  temp.Write(bytes);
+  temp.ReplaceTarget();
+}
+
+std::uint64_t FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(qb::win::ToAnsi(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+  return std::uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
+std::wstring SettingsFile() { return GetAppDataFolder() + L"\\info.txt"; }
+
+std::wstring LocaleText(bool date, const SYSTEMTIME& time) {
+  char buffer[256] = {};
+  const int length = date ? ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr,
+                                             buffer, sizeof buffer)
+                          : ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer,
+                                             sizeof buffer);
+  return length > 0 ? qb::win::FromAnsi(std::string(buffer, length - 1)) : std::wstring();
+}
+
+}  // namespace
+
+std::wstring GetAppDataFolder() {
+  const std::string folder = EnvironmentValue("appdata") + "\\quillborne\\";
+  ::CreateDirectoryA(folder.c_str(), nullptr);  // fails harmlessly when it already exists
+  return qb::win::FromAnsi(folder);
+}
+
+std::wstring GeneralDateNow() {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  return GeneralDateText(LocaleText(true, now), LocaleText(false, now));
+}
+
+void WriteTextFile(const std::wstring& path, const std::wstring& text, bool append) {
+  const std::string bytes = qb::win::ToAnsi(text + L"\r\n");
+  if (append)
+    AppendBytes(path, bytes);
+  else
+    ReplaceWithBytes(path, bytes);
+}
+
+bool PathExists(const std::wstring& path) {
+  if (path.empty() || path.back() == L'\\') return false;
+  WIN32_FIND_DATAA found{};
+  qb::win::FindHandle search(::FindFirstFileA(qb::win::ToAnsi(path).c_str(), &found));
+  return search.valid();
+}
+
+void WriteLog(const std::wstring& message) {
+  const std::wstring entry = LogEntryText(GeneralDateNow(), message);
+  const std::wstring path = GetAppDataFolder() + L"log.txt";
+  const bool exists = PathExists(path);
+  WriteTextFile(path, entry, !LogRestarts(exists, exists ? FileSize(path) : 0));
+}
+
+std::wstring ReadSetting(const std::wstring& key) {
+  clsIniFile ini;
+  ini.FileName(SettingsFile());
+  std::wstring value;
+  ini.GetKeyValue(L"Settings", key, value);
+  return value;
+}
+
+void WriteSetting(const std::wstring& key, const std::wstring& value) {
+  clsIniFile ini;
+  ini.FileName(SettingsFile());
+  ini.WriteKeyValue(L"Settings", key, value);
+}
+
+}  // namespace qbp
