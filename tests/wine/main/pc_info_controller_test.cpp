@@ -5,6 +5,9 @@
 
 #include <iostream>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "main/pcinfo/pc_info_wmi_win.h"
 #include "shared/win/com_win.h"
