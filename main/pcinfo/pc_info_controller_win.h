@@ -21,4 +21,9 @@ class PCInfoController {
 // Throws std::runtime_error("Invalid handle") when the query fails.
 bool IsWow64();
 
+// The shape of kernel32's IsWow64Process (BOOL WINAPI (HANDLE, PBOOL)).
+using IsWow64ProcessFunction = int(__stdcall*)(void* process, int* wow64);
+// IsWow64 through the given function; a null function (older Windows) answers false.
+bool IsWow64Using(IsWow64ProcessFunction isWow64Process);
+
 }  // namespace qb
