@@ -55,14 +55,14 @@ qb_title_pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|/
 
 # qb_wait_window <title> [seconds]: prints the X window id of the visible window so titled.
 qb_wait_window() {
-  local title=$1 limit=${2:-30} pattern wid i
-  pattern=$(qb_title_pattern "$title")
-  for ((i = 0; i < limit * 10; i++)); do
+  local pattern deadline=$((SECONDS + ${2:-30})) wid
+  pattern=$(qb_title_pattern "$1")
+  while :; do
     wid=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
     [ -n "$wid" ] && { echo "$wid"; return 0; }
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  return 1
 }
 
 # qb_wait_gone <title> [seconds]: until no visible window has that title.
@@ -78,13 +78,13 @@ qb_wait_gone() {
 
 # qb_until <seconds> <command...>: retries the command every 0.1 s until it succeeds.
 qb_until() {
-  local limit=$1 i
+  local deadline=$((SECONDS + $1))
   shift
-  for ((i = 0; i < limit * 10; i++)); do
+  while :; do
     "$@" && return 0
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  return 1
 }
 
 qb_window_title() { xdotool getwindowname "$1"; }
@@ -114,7 +114,8 @@ qb_click() {
   size=$(qb_client_size "$2") || qb_fail "no window '$2' to click"
   origin=$(qb_client_origin "$1" $size)
   set -- "$1" "$2" "$3" "$4" $origin
-  xdotool mousemove --sync $(($5 + $3)) $(($6 + $4)) click 1
+  # No --sync: it waits for a motion event, which never comes when the pointer is already there.
+  xdotool mousemove $(($5 + $3)) $(($6 + $4)) sleep 0.05 click 1
 }
 
 # qb_type <wid> <title> <x> <y> <text>: clicks into the field at x,y and types the text

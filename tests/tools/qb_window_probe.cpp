@@ -7,7 +7,8 @@
 //   qb_window_probe press <title> <id> [class]   clicks a button of the window (BM_CLICK)
 //   qb_window_probe close <title> [class]        asks the window to close (WM_CLOSE)
 //   qb_window_probe watch <title> <ms> <other>   waits for <title> to be shown then hidden again;
-//                                                prints "shown other=enabled|disabled", "hidden"
+//                                                prints "watching", then "shown other=enabled|
+//                                                disabled" and "hidden"
 // Exit code 0 on success, 1 when the window is not there (or the watch timed out), 2 on usage.
 #include <windows.h>
 
@@ -91,23 +92,32 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
 }
 
 int Watch(const char* title, int milliseconds, const char* other) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+  const DWORD start = ::GetTickCount();
+  // Both windows exist (hidden or not) before the watch starts; look them up once, so each
+  // round of the loop asks the server as little as possible and the scan is not slowed down.
+  HWND window = FindTop(title, nullptr, false);
+  HWND otherWindow = FindTop(other, nullptr, true);
+  if (!window || !otherWindow) return 1;
+  std::printf("watching\n");
+  std::fflush(stdout);
   bool shown = false;
-  while (::GetTickCount() < end) {
-    HWND window = FindTop(title, nullptr, false);
-    const bool visible = window && ::IsWindowVisible(window);
+  DWORD shownAt = 0;
+  while (::GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+    const bool visible = ::IsWindowVisible(window) != FALSE;
     if (visible && !shown) {
-      HWND otherWindow = FindTop(other, nullptr, true);
-      std::printf("shown other=%s\n", !otherWindow                    ? "missing"
-                                      : ::IsWindowEnabled(otherWindow) ? "enabled"
-                                                                       : "disabled");
+      std::printf("shown other=%s\n", ::IsWindowEnabled(otherWindow) ? "enabled" : "disabled");
+      std::fprintf(stderr, "shown %lu ms after the watch began\n",
+                   static_cast<unsigned long>(::GetTickCount() - start));
       std::fflush(stdout);
       shown = true;
+      shownAt = ::GetTickCount();
     } else if (!visible && shown) {
       std::printf("hidden\n");
+      std::fprintf(stderr, "shown for about %lu ms\n",
+                   static_cast<unsigned long>(::GetTickCount() - shownAt));
       return 0;
     }
-    ::Sleep(0);
+    ::Sleep(1);
   }
   return 1;
 }
