@@ -85,6 +85,8 @@ void TForm1::CreateControls() {
                             225, 57, kImage1, nullptr);
   Label4 = win::MakeControl(self, "STATIC", "Already have an account?", label | SS_NOTIFY, 448,
                             296, 125, 13, kLabel4, win::FontOf(link_font_));
+  win::ReportClickOnRelease(Image1);
+  win::ReportClickOnRelease(Label4);
   StatusBar1 = win::MakeControl(self, STATUSCLASSNAMEA, "",
                                 WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0,
                                 391, 606, 19, kStatusBar1, font);

@@ -2,6 +2,8 @@
 
 #include "shared/win/system_error_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -73,6 +75,37 @@ HWND MakeControl(HWND parent, const char* windowClass, const std::string& text, 
   if (font) ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
+
+namespace {
+
+LRESULT CALLBACK ClickOnRelease(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      ::SetCapture(hwnd);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (::GetCapture() != hwnd) return 0;
+      ::ReleaseCapture();
+      RECT client{};
+      ::GetClientRect(hwnd, &client);
+      const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      if (::PtInRect(&client, at))
+        ::SendMessageA(::GetParent(hwnd), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(hwnd), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(hwnd));
+      return 0;
+    }
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(hwnd, ClickOnRelease, 1);
+      break;
+  }
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+void ReportClickOnRelease(HWND control) { ::SetWindowSubclass(control, ClickOnRelease, 1, 0); }
 
 void FitLabelToText(HWND label) {
   const std::string text = WindowText(label);

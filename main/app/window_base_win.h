@@ -47,6 +47,11 @@ HWND MakeControl(HWND parent, const char* windowClass, const std::string& text, 
                  int left, int top, int width, int height, int id, HFONT font,
                  DWORD exStyle = 0);
 
+// Makes a notifying STATIC report STN_CLICKED to its parent when the button is released over
+// it (as a click on a picture or label does), not when it is pressed: a long action run from
+// the click then starts after the mouse has been let go.
+void ReportClickOnRelease(HWND control);
+
 // Makes a label exactly as large as its text in its font (an auto-sized label).
 void FitLabelToText(HWND label);
 
