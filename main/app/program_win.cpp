@@ -1,45 +1,50 @@
-// Entry point of the main edition.
+// Entry point of the main edition: the three windows and the message loop.
 #include <windows.h>
+
+#include <commctrl.h>
+
+#include "main/app/account_form_win.h"
+#include "main/app/error_handler_win.h"
+#include "main/app/main_form_win.h"
+#include "main/app/waiting_form_win.h"
+#include "shared/win/com_win.h"
 
 namespace {
 
-constexpr char kWindowClass[] = "QuillborneMain";
-constexpr char kTitle[] = "Quillborne";
-constexpr int kClientWidth = 606;
-constexpr int kClientHeight = 410;
+void InitControls() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_BAR_CLASSES | ICC_STANDARD_CLASSES;
+  ::InitCommonControlsEx(&controls);
+}
 
-LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
+// Runs until the main window is destroyed. Tab and the other dialog keys work in every window.
+int RunMessageLoop() {
+  MSG msg{};
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && ::IsDialogMessageA(root, &msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = MainProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = kWindowClass;
-  RegisterClassA(&wc);
-
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRect(&r, style, FALSE);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HWND hwnd = CreateWindowA(kWindowClass, kTitle, style, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                            (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, nullptr, nullptr,
-                            instance, nullptr);
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+  qb::win::ComApartment com;  // single-threaded apartment: the WMI queries need it
+  InitControls();
+  try {
+    qb::TForm1 Form1(instance);
+    qb::TfrmAccount frmAccount(instance, Form1.Handle());
+    qb::TfrmWaiting frmWaiting(instance, Form1.Handle());
+    Form1.AttachWindows(&frmAccount, &frmWaiting);
+    Form1.Show(show);
+    return RunMessageLoop();
+  } catch (...) {
+    // A window that cannot be created at all leaves nothing to run.
+    qb::ReportCurrentException(nullptr);
+    return 1;
   }
-  return 0;
 }
