@@ -50,6 +50,7 @@ struct BoundDeviceApi : DeviceApi {
     Bind(setupApi, kSetupApiName, "SetupDiDestroyDeviceInfoList", DestroyDeviceInfoList);
     Bind(cfgMgr, kCfgMgrName, "CM_Get_Device_ID_Size", GetDeviceIdSize);
     Bind(cfgMgr, kCfgMgrName, "CM_Get_Device_IDA", GetDeviceId);
+    Bind(cfgMgr, kCfgMgrName, "CM_Get_DevNode_Status", GetDevNodeStatus);
   }
 };
 

@@ -9,6 +9,8 @@
 namespace qb::win {
 
 // The ANSI entry points the device inventory uses. Every pointer is bound (never null).
+// All of them are bound at run time, so that the program still starts (and reports the
+// missing inventory) where the device libraries cannot be loaded.
 struct DeviceApi {
   decltype(&::SetupDiGetClassDevsA) GetClassDevs = nullptr;
   decltype(&::SetupDiEnumDeviceInfo) EnumDeviceInfo = nullptr;
@@ -16,6 +18,7 @@ struct DeviceApi {
   decltype(&::SetupDiDestroyDeviceInfoList) DestroyDeviceInfoList = nullptr;
   decltype(&::CM_Get_Device_ID_Size) GetDeviceIdSize = nullptr;
   decltype(&::CM_Get_Device_IDA) GetDeviceId = nullptr;
+  decltype(&::CM_Get_DevNode_Status) GetDevNodeStatus = nullptr;
 };
 
 // The one shared binding. The first caller loads "SetupApi.dll" and "cfgmgr32.dll" from the

@@ -141,7 +141,7 @@ void DriverController::EnumerateDrivers() {
     // Preset: some systems report success without writing either output.
     ULONG status = 0;
     ULONG problem = 0;
-    if (::CM_Get_DevNode_Status(&status, &problem, device.DevInst, 0) != CR_SUCCESS) continue;
+    if (api_->GetDevNodeStatus(&status, &problem, device.DevInst, 0) != CR_SUCCESS) continue;
     TDriverRecord record = ReadRecord(DeviceReader(*api_, set, device), problem);
     if (IsListedDevice(record)) found.push_back(std::move(record));
   }
