@@ -6,6 +6,7 @@
 #include "main/app/app_texts.h"
 #include "main/app/artwork_ids.h"
 #include "main/app/error_handler_win.h"
+#include "main/app/submission_page.h"
 #include "main/app/waiting_form_win.h"
 
 namespace qb {
@@ -99,6 +100,7 @@ void TForm1::CreateControls() {
       self, "EDIT", "", WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
       640, 256, 497, 89, kDriverTemplateMemo, font, WS_EX_CLIENTEDGE);
   ::SendMessageA(DriverTemplateMemo, EM_SETLIMITTEXT, 0, 0);  // no 30000-character cap
+  SetTemplateText(DefaultPageTemplate());
 }
 
 void TForm1::AttachWindows(TfrmAccount* account, TfrmWaiting* waiting) {

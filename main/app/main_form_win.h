@@ -34,7 +34,8 @@ class TForm1 : public win::WindowBase {
   void FormCreate();
   void Image1Click();
   void Label4Click();
-  void DoScan();  // scan_win.cpp
+  void DoScan();                    // scan_win.cpp
+  std::string BuildDriverReport();  // scan_win.cpp: enumerates afresh, then the report text
 
   // "6.0", or "6.0.001" when no uploader lies in the working directory.
   const std::string& AppVersion() const { return FAppVersion; }
