@@ -19,3 +19,10 @@ if(benchmark_FOUND)
       benchmark::benchmark)
   endforeach()
 endif()
+
+# The stand-in analysis service's own tests (Python standard library only).
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_test(NAME service.unittest
+           COMMAND "${Python3_EXECUTABLE}" -m unittest discover -s "${CMAKE_SOURCE_DIR}/service/tests")
+endif()
