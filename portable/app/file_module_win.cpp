@@ -8,6 +8,7 @@
 #include "shared/win/ansi_win.h"
 #include "shared/win/handles_win.h"
 #include "shared/win/system_error_win.h"
+#include "shared/win/whole_file_win.h"
 
 namespace qbp {
 namespace {
@@ -49,51 +50,13 @@ void AppendBytes(const std::wstring& path, const std::string& bytes) {
   RaiseWriteError(path, code ? code : ERROR_WRITE_FAULT);
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  return path.substr(0, slash + 1);
-}
-
-// A temporary file beside the target; deleted again unless it took the target's place.
-class SiblingTempFile {
- public:
-  explicit SiblingTempFile(const std::wstring& target) : target_(target) {
-    char name[MAX_PATH + 1] = {};
-    if (!::GetTempFileNameA(FolderOf(qb::win::ToAnsi(target)).c_str(), "qbp", 0, name))
-      RaiseWriteError(target, ::GetLastError());
-    name_ = name;
-  }
-  ~SiblingTempFile() {
-    if (!name_.empty()) ::DeleteFileA(name_.c_str());
-  }
-  SiblingTempFile(const SiblingTempFile&) = delete;
-  SiblingTempFile& operator=(const SiblingTempFile&) = delete;
-
-  void Write(const std::string& bytes) {
-    qb::win::FileHandle file(::CreateFileA(name_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) RaiseWriteError(target_, ::GetLastError());
-    if (!WriteAll(file.get(), bytes)) RaiseWriteError(target_, ::GetLastError());
-    if (!::FlushFileBuffers(file.get())) RaiseWriteError(target_, ::GetLastError());
-  }
-
-  void ReplaceTarget() {
-    if (!::MoveFileExA(name_.c_str(), qb::win::ToAnsi(target_).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      RaiseWriteError(target_, ::GetLastError());
-    name_.clear();
-  }
-
- private:
-  std::wstring target_;
-  std::string name_;
-};
-
+// Replaces the file whole or not at all; an existing file is never left half written.
 void ReplaceWithBytes(const std::wstring& path, const std::string& bytes) {
-  SiblingTempFile temp(path);
-  temp.Write(bytes);
-  temp.ReplaceTarget();
+  try {
+    qb::win::WriteFileWhole(qb::win::ToAnsi(path), bytes);
+  } catch (const qb::win::SystemError& error) {
+    RaiseWriteError(path, error.code());
+  }
 }
 
 std::uint64_t FileSize(const std::wstring& path) {
