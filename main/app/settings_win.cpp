@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "main/app/settings_paths.h"
+#include "shared/win/environment_win.h"
 #include "shared/win/system_error_win.h"
 
 namespace qb {
@@ -27,16 +28,7 @@ std::string SettingsFile() { return SettingsFilePath(GetSettingsFolder()); }
 
 }  // namespace
 
-std::string GetEnvVar(const std::string& name) {
-  DWORD size = ::GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-  while (size != 0) {
-    std::vector<char> buffer(size, '\0');
-    const DWORD length = ::GetEnvironmentVariableA(name.c_str(), buffer.data(), size);
-    if (length < size) return std::string(buffer.data(), length);
-    size = length;  // the value grew in between: ask again with the new size
-  }
-  return std::string();
-}
+std::string GetEnvVar(const std::string& name) { return win::EnvironmentValue(name); }
 
 std::string GetSettingsFolder() { return FolderFromVariable(kSettingsFolderVariable); }
 

@@ -6,6 +6,7 @@
 #include "portable/support/cls_ini_file_win.h"
 #include "portable/support/vb_error.h"
 #include "shared/win/ansi_win.h"
+#include "shared/win/environment_win.h"
 #include "shared/win/handles_win.h"
 #include "shared/win/system_error_win.h"
 #include "shared/win/whole_file_win.h"
@@ -18,15 +19,6 @@ const wchar_t kWriteSource[] = L"file - WriteTextFile";
 [[noreturn]] void RaiseWriteError(const std::wstring& path, DWORD code) {
   throw VbError(static_cast<long>(code), kWriteSource,
                 path + L": " + qb::win::FromAnsi(qb::win::SystemMessage(code)));
-}
-
-std::string EnvironmentValue(const char* name) {
-  const DWORD size = ::GetEnvironmentVariableA(name, nullptr, 0);
-  if (size == 0) return {};
-  std::string value(size, '\0');
-  const DWORD length = ::GetEnvironmentVariableA(name, value.data(), size);
-  value.resize(length < size ? length : 0);
-  return value;
 }
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
@@ -79,7 +71,7 @@ std::wstring LocaleText(bool date, const SYSTEMTIME& time) {
 }  // namespace
 
 std::wstring GetAppDataFolder() {
-  const std::string folder = EnvironmentValue("appdata") + "\\quillborne\\";
+  const std::string folder = qb::win::EnvironmentValue("appdata") + "\\quillborne\\";
   ::CreateDirectoryA(folder.c_str(), nullptr);  // fails harmlessly when it already exists
   return qb::win::FromAnsi(folder);
 }
