@@ -32,13 +32,16 @@ add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FR
 include(GoogleTest)
 
 # Adapter tests under Wine: one program per edition (and one for the shared adapters).
-foreach(suite shared main portable)
+# "editions" holds what the two editions share at run time (the settings file) and links both.
+foreach(suite shared main portable editions)
   file(GLOB_RECURSE suite_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/wine/${suite}/*.cpp")
   if(suite_sources)
     add_executable(wine_${suite}_tests ${suite_sources})
     target_include_directories(wine_${suite}_tests PRIVATE "${CMAKE_SOURCE_DIR}/tests/wine")
     if(suite STREQUAL "portable")
       target_link_libraries(wine_${suite}_tests PRIVATE qb_portable_win)
+    elseif(suite STREQUAL "editions")
+      target_link_libraries(wine_${suite}_tests PRIVATE qb_main_win qb_portable_win)
     else()
       target_link_libraries(wine_${suite}_tests PRIVATE qb_main_win)
     endif()
