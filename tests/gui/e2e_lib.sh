@@ -10,8 +10,16 @@
 #                                newest scan's number
 #   qb_e2e_scan_json ID          the service's JSON of one scan
 #   qb_e2e_json EXPR < JSON      a Python expression over the parsed JSON `j`, printed
+#   qb_e2e_add_device SUFFIX NAME HWIDS [KEY] [INF]
+#                                a present test device ROOT\QBTEST\SUFFIX, removed on exit
+#   qb_e2e_now                   seconds since the epoch, with fractions
+#   qb_e2e_post_delay ID SINCE   seconds from SINCE (qb_e2e_now) until the service received ID
+#   qb_e2e_unix_path WINPATH     the prefix's Linux path of a Windows path
+#   QB_E2E_LEFTOVERS+=(PATH)     files and folders the clean-up removes
 
 : "${QB_SRC:=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+
+QB_E2E_LEFTOVERS=()
 
 qb_e2e_fail() {
   echo "FAIL: $*" >&2
@@ -27,7 +35,15 @@ qb_e2e_fail() {
 }
 
 qb_e2e_cleanup() {
-  local pid
+  local pid suffix
+  local -
+  set +e  # a test sourced with -e must still clean up everything
+  for suffix in ${QB_E2E_DEVICES:-}; do
+    wine "$QB_BIN/qb_test_devices.exe" remove "$suffix" >/dev/null 2>&1
+  done
+  for suffix in "${QB_E2E_LEFTOVERS[@]}"; do
+    [ -n "$suffix" ] && rm -rf -- "$suffix"
+  done
   if [ -n "${QB_BROWSER_PIDS:-}" ] && [ -f "$QB_BROWSER_PIDS" ]; then
     # Each browser runs in a session of its own: end its whole process group.
     while read -r pid; do
@@ -124,3 +140,21 @@ qb_e2e_wait_for_scans() {
 qb_e2e_scan_json() {
   qb_e2e_get "$QB_E2E_SERVICE_URL/scans/$1.json"
 }
+
+qb_e2e_add_device() {
+  : "${QB_BIN:?QB_BIN is not set}"
+  # Registered for removal first: a half-made device is removed as well.
+  QB_E2E_DEVICES="${QB_E2E_DEVICES:-} $1"
+  wine "$QB_BIN/qb_test_devices.exe" add "$@" >"$QB_E2E_DIR/device.log" 2>&1 ||
+    qb_e2e_fail "could not add test device $1: $(cat "$QB_E2E_DIR/device.log")"
+}
+
+qb_e2e_now() { date +%s.%N; }
+
+qb_e2e_post_delay() {
+  qb_e2e_scan_json "$1" | python3 -c 'import datetime, json, sys
+received = datetime.datetime.fromisoformat(json.load(sys.stdin)["received"])
+print("%.1f" % (received.timestamp() - float(sys.argv[1])))' "$2"
+}
+
+qb_e2e_unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
