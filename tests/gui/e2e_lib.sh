@@ -8,6 +8,10 @@
 #   qb_e2e_install_browser_hook  Wine opens web pages with tests/gui/browser_hook.sh
 #   qb_e2e_wait_for_scans N [S]  waits up to S seconds (default 60) for N scans; prints the
 #                                newest scan's number
+#   qb_e2e_wait_for_page_scan PAGE [S]
+#                                waits up to S seconds (default 60) for the scan whose id the
+#                                page file PAGE posts to (other runs may post to the same
+#                                service port); prints its number
 #   qb_e2e_scan_json ID          the service's JSON of one scan
 #   qb_e2e_json EXPR < JSON      a Python expression over the parsed JSON `j`, printed
 #   qb_e2e_add_device SUFFIX NAME HWIDS [KEY] [INF]
@@ -81,19 +85,35 @@ qb_e2e_port_of() {
 qb_e2e_start_service() {
   local port=${1:-$(qb_e2e_port_of "${QB_SERVICE_BASE_ADDRESS:-http://127.0.0.1:47811}")}
   local port_file="$QB_E2E_DIR/service.port" i
-  rm -f "$port_file"
-  python3 "$QB_SRC/service/server.py" --port "$port" --db "$QB_E2E_DIR/scans.sqlite" \
-    --port-file "$port_file" >"$QB_E2E_DIR/service.log" 2>&1 &
-  QB_E2E_SERVICE_PID=$!
-  for i in $(seq 100); do
-    [ -s "$port_file" ] && break
-    kill -0 "$QB_E2E_SERVICE_PID" 2>/dev/null || qb_e2e_fail "service did not start"
-    sleep 0.1
+  # The programs post to the build's fixed port, which another test run on this machine may
+  # hold for a while: wait for it rather than fail at once.
+  for i in $(seq 120); do
+    rm -f "$port_file"
+    python3 "$QB_SRC/service/server.py" --port "$port" --db "$QB_E2E_DIR/scans.sqlite" \
+      --port-file "$port_file" >"$QB_E2E_DIR/service.log" 2>&1 &
+    QB_E2E_SERVICE_PID=$!
+    qb_e2e_until_port_file "$port_file" && break
+    wait "$QB_E2E_SERVICE_PID" 2>/dev/null
+    QB_E2E_SERVICE_PID=""
+    grep -q "Address already in use" "$QB_E2E_DIR/service.log" || qb_e2e_fail "service did not start"
+    [ "$i" = 1 ] && echo "port $port is taken; waiting for it" >&2
+    sleep 1
   done
   [ -s "$port_file" ] || qb_e2e_fail "service wrote no port"
   QB_E2E_PORT=$(cat "$port_file")
   QB_E2E_SERVICE_URL="http://127.0.0.1:$QB_E2E_PORT"
   export QB_E2E_PORT QB_E2E_SERVICE_URL
+}
+
+# True once the service wrote its port file; false when it ended first.
+qb_e2e_until_port_file() {
+  local i
+  for i in $(seq 100); do
+    [ -s "$1" ] && return 0
+    kill -0 "$QB_E2E_SERVICE_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  [ -s "$1" ]
 }
 
 qb_e2e_install_browser_hook() {
@@ -158,3 +178,17 @@ print("%.1f" % (received.timestamp() - float(sys.argv[1])))' "$2"
 }
 
 qb_e2e_unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+
+qb_e2e_wait_for_page_scan() {
+  local page=$1 seconds=${2:-60} i scanid number
+  for i in $(seq $((seconds * 5))); do
+    scanid=$(grep -aoP '/scan/desktop\.php\?scanid=\K[0-9A-F]{32}(?=")' "$page" 2>/dev/null || true)
+    if [ -n "$scanid" ]; then
+      number=$(qb_e2e_get "$QB_E2E_SERVICE_URL/scans.json" |
+        qb_e2e_json '" ".join(str(s["id"]) for s in j if s["scanid"] == "'"$scanid"'")')
+      [ -n "$number" ] && { printf '%s\n' "$number"; return 0; }
+    fi
+    sleep 0.2
+  done
+  qb_e2e_fail "the scan ${scanid:-of $page} did not arrive within $seconds s"
+}

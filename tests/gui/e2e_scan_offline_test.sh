@@ -93,7 +93,7 @@ done < <(qb_probe list)
 posted=$(qb_e2e_now)
 cp "$usb_dir/drivers.html" "$QB_E2E_DIR/carried.html"
 "$QB_SRC/tests/gui/browser_hook.sh" "file://$QB_E2E_DIR/carried.html"
-id=$(qb_e2e_wait_for_scans 1 60) || exit 1
+id=$(qb_e2e_wait_for_page_scan "$QB_E2E_DIR/carried.html" 60) || exit 1
 echo "browser-to-post for the carried page: $(qb_e2e_post_delay "$id" "$posted") s"
 [ "$(qb_e2e_scan_json "$id" | qb_e2e_json 'j["scanid"]')" = "$scanid" ] ||
   qb_e2e_fail "the carried page posted another scan id"

@@ -43,7 +43,8 @@ pc_model=$(qb_control_text "$caption" $QB_ID_LBL_MODEL)
 # --- the scan ---------------------------------------------------------------------------
 clicked=$(qb_e2e_now)
 qb_click "$main" "$caption" 312 164
-id=$(qb_e2e_wait_for_scans 1 90) || exit 1
+id=$(qb_e2e_wait_for_page_scan "$page_file" 90) || exit 1
+[[ "$id" =~ ^[0-9]+$ ]] || qb_e2e_fail "one click posted more than one scan: $id"
 delay=$(qb_e2e_post_delay "$id" "$clicked")
 echo "click-to-post: $delay s (scan $id)"
 qb_wait_idle "$caption" 30 || qb_fail "after the scan the main window is not enabled or 'Please wait' still shows"
@@ -155,16 +156,19 @@ print("\n".join(problems))
 sys.exit(1 if problems else 0)
 PY
 first_scanid=$(qb_e2e_json 'j["scanid"]' <"$QB_E2E_DIR/scan.json")
+[ "$(qb_e2e_get "$QB_E2E_SERVICE_URL/scans.json" | qb_e2e_json "sum(s['scanid'] == '$first_scanid' for s in j)")" = 1 ] ||
+  qb_e2e_fail "the scan $first_scanid was posted more than once"
 qb_stop_main "$caption"
 
 # --- an uploader in the working folder: version 6.0, and online it is not started -------------
 cp "$QB_BIN/qb_test_uploader.exe" "$QB_TEST_DIR/Tallowmere.exe"
 caption=$(qb_main_caption 6.0)
+rm -f "$page_file"
 qb_start "$QB_TEST_DIR" "$QB_EXE"
 main=$(qb_wait_window "$caption" 30) || qb_fail "no main window titled with version 6.0"
 clicked=$(qb_e2e_now)
 qb_click "$main" "$caption" 312 164
-id=$(qb_e2e_wait_for_scans 2 90) || exit 1
+id=$(qb_e2e_wait_for_page_scan "$page_file" 90) || exit 1
 echo "click-to-post: $(qb_e2e_post_delay "$id" "$clicked") s (scan $id)"
 qb_e2e_scan_json "$id" >"$QB_E2E_DIR/scan2.json" || qb_e2e_fail "no JSON for scan $id"
 [ "$(qb_e2e_json 'j["raw"]["version"]' <"$QB_E2E_DIR/scan2.json")" = "6.0" ] ||
