@@ -61,7 +61,6 @@ IFS=, read -r tx ty _ _ <<<"$tree"
 qb_click "$BROWSE" "$browse_title" $((tx + 50)) $((ty + 8))
 xdotool type --delay 50 qbusb
 sleep 0.3
-qb_screenshot "$QB_E2E_DIR/picked.png"
 qb_probe press "$browse_title" 1 '#32770' >/dev/null || qb_fail "could not press OK in the browser"
 
 text=$(message_box_text)
