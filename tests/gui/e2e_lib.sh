@@ -8,10 +8,22 @@
 #   qb_e2e_install_browser_hook  Wine opens web pages with tests/gui/browser_hook.sh
 #   qb_e2e_wait_for_scans N [S]  waits up to S seconds (default 60) for N scans; prints the
 #                                newest scan's number
+#   qb_e2e_wait_for_page_scan PAGE [S]
+#                                waits up to S seconds (default 60) for the scan whose id the
+#                                page file PAGE posts to (other runs may post to the same
+#                                service port); prints its number
 #   qb_e2e_scan_json ID          the service's JSON of one scan
 #   qb_e2e_json EXPR < JSON      a Python expression over the parsed JSON `j`, printed
+#   qb_e2e_add_device SUFFIX NAME HWIDS [KEY] [INF]
+#                                a present test device ROOT\QBTEST\SUFFIX, removed on exit
+#   qb_e2e_now                   seconds since the epoch, with fractions
+#   qb_e2e_post_delay ID SINCE   seconds from SINCE (qb_e2e_now) until the service received ID
+#   qb_e2e_unix_path WINPATH     the prefix's Linux path of a Windows path
+#   QB_E2E_LEFTOVERS+=(PATH)     files and folders the clean-up removes
 
 : "${QB_SRC:=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+
+QB_E2E_LEFTOVERS=()
 
 qb_e2e_fail() {
   echo "FAIL: $*" >&2
@@ -27,7 +39,15 @@ qb_e2e_fail() {
 }
 
 qb_e2e_cleanup() {
-  local pid
+  local pid suffix
+  local -
+  set +e  # a test sourced with -e must still clean up everything
+  for suffix in ${QB_E2E_DEVICES:-}; do
+    wine "$QB_BIN/qb_test_devices.exe" remove "$suffix" >/dev/null 2>&1
+  done
+  for suffix in "${QB_E2E_LEFTOVERS[@]}"; do
+    [ -n "$suffix" ] && rm -rf -- "$suffix"
+  done
   if [ -n "${QB_BROWSER_PIDS:-}" ] && [ -f "$QB_BROWSER_PIDS" ]; then
     # Each browser runs in a session of its own: end its whole process group.
     while read -r pid; do
@@ -65,19 +85,35 @@ qb_e2e_port_of() {
 qb_e2e_start_service() {
   local port=${1:-$(qb_e2e_port_of "${QB_SERVICE_BASE_ADDRESS:-http://127.0.0.1:47811}")}
   local port_file="$QB_E2E_DIR/service.port" i
-  rm -f "$port_file"
-  python3 "$QB_SRC/service/server.py" --port "$port" --db "$QB_E2E_DIR/scans.sqlite" \
-    --port-file "$port_file" >"$QB_E2E_DIR/service.log" 2>&1 &
-  QB_E2E_SERVICE_PID=$!
-  for i in $(seq 100); do
-    [ -s "$port_file" ] && break
-    kill -0 "$QB_E2E_SERVICE_PID" 2>/dev/null || qb_e2e_fail "service did not start"
-    sleep 0.1
+  # The programs post to the build's fixed port, which another test run on this machine may
+  # hold for a while: wait for it rather than fail at once.
+  for i in $(seq 120); do
+    rm -f "$port_file"
+    python3 "$QB_SRC/service/server.py" --port "$port" --db "$QB_E2E_DIR/scans.sqlite" \
+      --port-file "$port_file" >"$QB_E2E_DIR/service.log" 2>&1 &
+    QB_E2E_SERVICE_PID=$!
+    qb_e2e_until_port_file "$port_file" && break
+    wait "$QB_E2E_SERVICE_PID" 2>/dev/null
+    QB_E2E_SERVICE_PID=""
+    grep -q "Address already in use" "$QB_E2E_DIR/service.log" || qb_e2e_fail "service did not start"
+    [ "$i" = 1 ] && echo "port $port is taken; waiting for it" >&2
+    sleep 1
   done
   [ -s "$port_file" ] || qb_e2e_fail "service wrote no port"
   QB_E2E_PORT=$(cat "$port_file")
   QB_E2E_SERVICE_URL="http://127.0.0.1:$QB_E2E_PORT"
   export QB_E2E_PORT QB_E2E_SERVICE_URL
+}
+
+# True once the service wrote its port file; false when it ended first.
+qb_e2e_until_port_file() {
+  local i
+  for i in $(seq 100); do
+    [ -s "$1" ] && return 0
+    kill -0 "$QB_E2E_SERVICE_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  [ -s "$1" ]
 }
 
 qb_e2e_install_browser_hook() {
@@ -123,4 +159,36 @@ qb_e2e_wait_for_scans() {
 
 qb_e2e_scan_json() {
   qb_e2e_get "$QB_E2E_SERVICE_URL/scans/$1.json"
+}
+
+qb_e2e_add_device() {
+  : "${QB_BIN:?QB_BIN is not set}"
+  # Registered for removal first: a half-made device is removed as well.
+  QB_E2E_DEVICES="${QB_E2E_DEVICES:-} $1"
+  wine "$QB_BIN/qb_test_devices.exe" add "$@" >"$QB_E2E_DIR/device.log" 2>&1 ||
+    qb_e2e_fail "could not add test device $1: $(cat "$QB_E2E_DIR/device.log")"
+}
+
+qb_e2e_now() { date +%s.%N; }
+
+qb_e2e_post_delay() {
+  qb_e2e_scan_json "$1" | python3 -c 'import datetime, json, sys
+received = datetime.datetime.fromisoformat(json.load(sys.stdin)["received"])
+print("%.1f" % (received.timestamp() - float(sys.argv[1])))' "$2"
+}
+
+qb_e2e_unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+
+qb_e2e_wait_for_page_scan() {
+  local page=$1 seconds=${2:-60} i scanid number
+  for i in $(seq $((seconds * 5))); do
+    scanid=$(grep -aoP '/scan/desktop\.php\?scanid=\K[0-9A-F]{32}(?=")' "$page" 2>/dev/null || true)
+    if [ -n "$scanid" ]; then
+      number=$(qb_e2e_get "$QB_E2E_SERVICE_URL/scans.json" |
+        qb_e2e_json '" ".join(str(s["id"]) for s in j if s["scanid"] == "'"$scanid"'")')
+      [ -n "$number" ] && { printf '%s\n' "$number"; return 0; }
+    fi
+    sleep 0.2
+  done
+  qb_e2e_fail "the scan ${scanid:-of $page} did not arrive within $seconds s"
 }

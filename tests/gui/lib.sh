@@ -152,3 +152,29 @@ QB_ID_LABEL4=210
 QB_ID_CHKBOX_INTERNET=212
 QB_ID_TXT_EMAIL=101
 QB_ID_TXT_PASSWORD=102
+
+# qb_save_account <main wid> <main caption> <email> <password>: types both values into the
+# account dialog (opened through "Already have an account?"), checks the boxes hold them as
+# typed, and saves.
+qb_save_account() {
+  local main=$1 caption=$2 email=$3 password=$4 dialog="Account Information" box
+  qb_click "$main" "$caption" 470 302
+  box=$(qb_wait_window "$dialog" 10) || qb_fail "the account dialog did not open"
+  qb_click "$box" "$dialog" 200 50
+  xdotool key ctrl+a BackSpace
+  xdotool type --delay 15 -- "$email"
+  xdotool key Tab ctrl+a BackSpace
+  xdotool type --delay 15 -- "$password"
+  qb_until 5 test "$(qb_control_text "$dialog" $QB_ID_TXT_PASSWORD TfrmAccount)" = "$password" ||
+    qb_fail "the password box holds '$(qb_control_text "$dialog" $QB_ID_TXT_PASSWORD TfrmAccount)'"
+  [ "$(qb_control_text "$dialog" $QB_ID_TXT_EMAIL TfrmAccount)" = "$email" ] ||
+    qb_fail "the e-mail box holds '$(qb_control_text "$dialog" $QB_ID_TXT_EMAIL TfrmAccount)'"
+  qb_click "$box" "$dialog" 125 124
+  qb_wait_gone "$dialog" 10 || qb_fail "the account dialog stayed open after Save"
+}
+
+# qb_wait_idle <caption>: the main window enabled again and "Please wait" hidden (a scan ended).
+qb_wait_idle() {
+  qb_until "${2:-60}" bash -c "[ \"\$(wine '$QB_PROBE' state '$1' 2>/dev/null | tr -d '\r' | cut -d' ' -f2)\" = enabled ] &&
+    [ \"\$(wine '$QB_PROBE' state 'Please wait' 2>/dev/null | tr -d '\r' | cut -d' ' -f1)\" = hidden ]"
+}
