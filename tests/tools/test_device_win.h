@@ -79,19 +79,19 @@ inline void SetValue(HKEY key, const char* name, DWORD type, const void* data, D
 }  // namespace detail
 
 // Creates and registers the device; it is then listed among the present devices.
-inline void AddTestDevice(const TestDevice& spec) {
+inline void AddTestDevice(const TestDevice& wanted) {
   detail::DeviceList list = detail::NewDeviceList();
   SP_DEVINFO_DATA device = {};
   device.cbSize = sizeof device;
-  const std::string id = TestDeviceInstanceId(spec.instanceSuffix);
+  const std::string id = TestDeviceInstanceId(wanted.instanceSuffix);
   if (!::SetupDiCreateDeviceInfoA(list.get(), id.c_str(), &kSystemClassGuid, nullptr, nullptr, 0,
                                   &device))
     win::ThrowLastError("SetupDiCreateDeviceInfoA " + id);
-  detail::SetText(list.get(), device, SPDRP_FRIENDLYNAME, spec.friendlyName, "friendly name");
-  detail::SetText(list.get(), device, SPDRP_DEVICEDESC, spec.description, "description");
-  detail::SetList(list.get(), device, SPDRP_HARDWAREID, spec.hardwareIds, "hardware ids");
-  detail::SetList(list.get(), device, SPDRP_COMPATIBLEIDS, spec.compatibleIds, "compatible ids");
-  detail::SetText(list.get(), device, SPDRP_DRIVER, spec.driverKey, "driver key");
+  detail::SetText(list.get(), device, SPDRP_FRIENDLYNAME, wanted.friendlyName, "friendly name");
+  detail::SetText(list.get(), device, SPDRP_DEVICEDESC, wanted.description, "description");
+  detail::SetList(list.get(), device, SPDRP_HARDWAREID, wanted.hardwareIds, "hardware ids");
+  detail::SetList(list.get(), device, SPDRP_COMPATIBLEIDS, wanted.compatibleIds, "compatible ids");
+  detail::SetText(list.get(), device, SPDRP_DRIVER, wanted.driverKey, "driver key");
   if (!::SetupDiRegisterDeviceInfo(list.get(), &device, 0, nullptr, nullptr, nullptr))
     win::ThrowLastError("SetupDiRegisterDeviceInfo " + id);
 }
