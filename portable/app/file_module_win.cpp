@@ -21,10 +21,13 @@ const wchar_t kWriteSource[] = L"file - WriteTextFile";
                 path + L": " + qb::win::FromAnsi(qb::win::SystemMessage(code)));
 }
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
+// ERROR_SUCCESS, or why not every byte was written. A short write reported as success sets no
+// last error; the one left there (OPEN_ALWAYS: ERROR_ALREADY_EXISTS) is not its reason.
+DWORD WriteAll(HANDLE file, const std::string& bytes) {
   DWORD written = 0;
-  return ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
+  if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    return ::GetLastError();
+  return written == bytes.size() ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
 }
 
 void AppendBytes(const std::wstring& path, const std::string& bytes) {
@@ -35,11 +38,11 @@ void AppendBytes(const std::wstring& path, const std::string& bytes) {
   LARGE_INTEGER end{};
   const LARGE_INTEGER zero{};
   if (!::SetFilePointerEx(file.get(), zero, &end, FILE_END)) RaiseWriteError(path, ::GetLastError());
-  if (WriteAll(file.get(), bytes)) return;
-  const DWORD code = ::GetLastError();
+  const DWORD code = WriteAll(file.get(), bytes);
+  if (code == ERROR_SUCCESS) return;
   // Cut a partial entry off again, so the file holds what it held before.
   if (::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN)) ::SetEndOfFile(file.get());
-  RaiseWriteError(path, code ? code : ERROR_WRITE_FAULT);
+  RaiseWriteError(path, code);
 }
 
 // Replaces the file whole or not at all; an existing file is never left half written.

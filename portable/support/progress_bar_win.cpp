@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "portable/support/progress_paint_win.h"
+#include "shared/win/ansi_win.h"
 
 namespace qbp {
 
@@ -15,7 +16,7 @@ qb::win::GdiObject MakeFont(const ProgressFont& font) {
   qb::win::WindowDc screen(nullptr);
   const int dpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   const int32_t height = RoundHalfEven(font.Size * dpi / 72.0);
-  const std::string name = ToAnsi(font.Name);
+  const std::string name = qb::win::ToAnsi(font.Name);
   return qb::win::GdiObject(::CreateFontA(
       -height, 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, font.Italic ? TRUE : FALSE, FALSE,
       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

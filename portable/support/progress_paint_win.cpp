@@ -3,24 +3,12 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "shared/win/ansi_win.h"
 #include "shared/win/handles_win.h"
 
 namespace qbp {
 
 RECT ToRect(const BarRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-std::string ToAnsi(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int needed = ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr,
-                                           nullptr);
-  if (needed <= 0) return {};
-  std::string ansi(static_cast<size_t>(needed), '\0');
-  const int written = ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), needed,
-                                            nullptr, nullptr);
-  ansi.resize(written > 0 ? static_cast<size_t>(written) : 0);
-  return ansi;
-}
 
 void FillWithColor(HDC dc, const BarRect& area, int32_t color) {
   const RECT rect = ToRect(area);
@@ -60,7 +48,7 @@ void DrawHandText(HDC dc, HFONT font, const std::wstring& text, const BarRect& a
   qb::win::Selection selectedFont(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, color);
-  std::string padded = " " + ToAnsi(text) + " ";
+  std::string padded = " " + qb::win::ToAnsi(text) + " ";
   RECT rect = ToRect(area);
   ::DrawTextA(dc, padded.data(), static_cast<int>(padded.size()), &rect, format);
 }

@@ -12,7 +12,6 @@
 namespace qbp {
 
 RECT ToRect(const BarRect& r);
-std::string ToAnsi(const std::wstring& text);
 
 // Paints with an OLE colour as the bar does: a value with the high bit set is the system
 // brush of its low five bits (none for 31, which paints nothing), any other a solid brush.
