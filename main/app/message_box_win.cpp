@@ -1,10 +1,8 @@
 #include "main/app/message_box_win.h"
 
-namespace qb {
+#include "main/app/app_texts.h"
 
-namespace {
-constexpr char kApplicationTitle[] = "Quillborne";
-}  // namespace
+namespace qb {
 
 void ShowMessage(HWND owner, const std::string& text) {
   ::MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK);

@@ -2,11 +2,11 @@
 
 #include <shellapi.h>
 
+#include "main/app/app_texts.h"
+
 namespace qb {
 
 namespace {
-
-constexpr char kUploader[] = "Tallowmere.exe";
 
 void ShellOpen(HWND owner, const std::string& target, const char* parameters, int show) {
   ::ShellExecuteA(owner, "open", target.c_str(), parameters, nullptr, show);
@@ -25,7 +25,7 @@ void OpenFolder(HWND owner, const std::string& folder) {
 std::string FindUploader() {
   char full[MAX_PATH] = {};
   char* filePart = nullptr;
-  const DWORD length = ::GetFullPathNameA(kUploader, MAX_PATH, full, &filePart);
+  const DWORD length = ::GetFullPathNameA(kUploaderFileName, MAX_PATH, full, &filePart);
   if (length == 0 || length >= MAX_PATH) return "";
   const DWORD attributes = ::GetFileAttributesA(full);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return "";
