@@ -12,6 +12,14 @@ namespace {
 
 constexpr char kLineBreak[] = "\r\n";
 
+// Each line followed by CR LF.
+template <std::size_t N>
+std::string JoinLines(const char* const (&lines)[N]) {
+  std::string text;
+  for (const char* line : lines) text.append(line).append(kLineBreak);
+  return text;
+}
+
 // The page's lines up to the first service address, between the addresses, and after the last.
 std::string TemplateHead() {
   static const char* const lines[] = {
@@ -36,9 +44,7 @@ std::string TemplateHead() {
       "\twidth: 502px;",
       "\theight: 292px;",
   };
-  std::string text;
-  for (const char* line : lines) text.append(line).append(kLineBreak);
-  return text;
+  return JoinLines(lines);
 }
 
 std::string TemplateStyleAndScript() {
@@ -79,9 +85,7 @@ std::string TemplateStyleAndScript() {
       "<p class=\"large\">Please wait while for a moment...</p>",
       "",
   };
-  std::string text;
-  for (const char* line : lines) text.append(line).append(kLineBreak);
-  return text;
+  return JoinLines(lines);
 }
 
 std::string TemplateForm() {
@@ -133,16 +137,12 @@ std::string TemplateForm() {
       "",
       "</div>",
   };
-  std::string text;
-  for (const char* line : lines) text.append(line).append(kLineBreak);
-  return text;
+  return JoinLines(lines);
 }
 
 std::string TemplateTail() {
   static const char* const lines[] = {"", "", "</body>", "</html>", ""};
-  std::string text;
-  for (const char* line : lines) text.append(line).append(kLineBreak);
-  return text;
+  return JoinLines(lines);
 }
 
 struct Placeholder {

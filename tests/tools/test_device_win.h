@@ -47,6 +47,16 @@ inline DeviceList NewDeviceList() {
   return list;
 }
 
+// A registered test device, opened into the list.
+inline SP_DEVINFO_DATA OpenTestDevice(HDEVINFO list, const std::string& instanceSuffix) {
+  SP_DEVINFO_DATA device = {};
+  device.cbSize = sizeof device;
+  const std::string id = TestDeviceInstanceId(instanceSuffix);
+  if (!::SetupDiOpenDeviceInfoA(list, id.c_str(), nullptr, 0, &device))
+    win::ThrowLastError("SetupDiOpenDeviceInfoA " + id);
+  return device;
+}
+
 inline std::string MultiSz(const std::vector<std::string>& items) {
   std::string list;
   for (const std::string& item : items) list += item + '\0';
@@ -112,23 +122,15 @@ inline void SetTestDeviceClassGuidText(const std::string& instanceSuffix, const 
 // Removes the device. Its driver key's values are left to RemoveDriverKey.
 inline void RemoveTestDevice(const std::string& instanceSuffix) {
   detail::DeviceList list = detail::NewDeviceList();
-  SP_DEVINFO_DATA device = {};
-  device.cbSize = sizeof device;
-  const std::string id = TestDeviceInstanceId(instanceSuffix);
-  if (!::SetupDiOpenDeviceInfoA(list.get(), id.c_str(), nullptr, 0, &device))
-    win::ThrowLastError("SetupDiOpenDeviceInfoA " + id);
+  SP_DEVINFO_DATA device = detail::OpenTestDevice(list.get(), instanceSuffix);
   if (!::SetupDiRemoveDevice(list.get(), &device))
-    win::ThrowLastError("SetupDiRemoveDevice " + id);
+    win::ThrowLastError("SetupDiRemoveDevice " + TestDeviceInstanceId(instanceSuffix));
 }
 
 // The driver key of a registered test device, empty when it has none.
 inline std::string TestDeviceDriverKey(const std::string& instanceSuffix) {
   detail::DeviceList list = detail::NewDeviceList();
-  SP_DEVINFO_DATA device = {};
-  device.cbSize = sizeof device;
-  const std::string id = TestDeviceInstanceId(instanceSuffix);
-  if (!::SetupDiOpenDeviceInfoA(list.get(), id.c_str(), nullptr, 0, &device))
-    win::ThrowLastError("SetupDiOpenDeviceInfoA " + id);
+  SP_DEVINFO_DATA device = detail::OpenTestDevice(list.get(), instanceSuffix);
   char buffer[MAX_PATH + 1] = {};
   DWORD type = REG_NONE;
   DWORD required = 0;
